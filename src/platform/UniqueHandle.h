@@ -47,6 +47,11 @@ struct FindTraits {
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(Handle h) { FindClose(h); }
 };
+struct FileTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { CloseHandle(h); }
+};
 struct KernelTraits {
     using Handle = HANDLE;
     static Handle Invalid() { return nullptr; }
@@ -60,7 +65,8 @@ struct GdiTraits {
 
 using unique_hkey = UniqueHandle<KeyTraits>;
 using unique_hfind = UniqueHandle<FindTraits>;
-using unique_handle = UniqueHandle<KernelTraits>;
+using unique_hfile = UniqueHandle<FileTraits>;   // CreateFile: INVALID_HANDLE_VALUE
+using unique_handle = UniqueHandle<KernelTraits>; // processes, threads, events: nullptr
 using unique_gdiobj = UniqueHandle<GdiTraits>;
 
 }  // namespace platform
