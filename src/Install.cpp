@@ -1,7 +1,10 @@
-#include <windows.h>
+// The program's entry: the application (COM, title, taskbar window), the setup window, whose
+// creation event chooses the mode, and the message loop until the window closes.
+#include "Installer.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    HWND w = CreateWindowA("STATIC", "Marrowick - Tessel Moor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
-    MSG m;
-    while (IsWindow(w) && GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
+    forms::TApplication Application;
+    Application.CreateForm<TForm1>();
+    Application.Run();
     return 0;
 }

@@ -1,0 +1,31 @@
+#include "forms/Controls.h"
+#include "forms/Form.h"
+
+#include <stdexcept>
+
+namespace forms {
+
+void TPageControl::Create(const CreateParams& params) { CreateCustomControl(params, "TPageControl"); }
+
+void TPageControl::SetActivePage(int index) {
+    for (size_t page = 0; page < pages_.size(); ++page)
+        pages_[page]->SetVisible(static_cast<int>(page) == index);
+    activePage_ = index;
+    Form().FocusVisibleControl();
+}
+
+void TTabSheet::Create(const CreateParams& params) {
+    auto* pageControl = dynamic_cast<TPageControl*>(params.parent);
+    if (!pageControl) throw std::logic_error("a page belongs on a page control");
+    RECT bounds;
+    GetClientRect(pageControl->Handle(), &bounds);
+    int inset = params.form.Scale(TPageControl::PageInset);
+    InflateRect(&bounds, -inset, -inset);
+    Settings hidden = params.settings | Hidden;
+    CreateParams placed{params.form,   params.parent, params.parentHandle, bounds,
+                        hidden,        params.font,   params.parentColor};
+    CreateCustomControl(placed, "TTabSheet");
+    pageControl->pages_.push_back(this);
+}
+
+}  // namespace forms
