@@ -24,6 +24,7 @@ std::string GetDesktopFolder();
 // --- File operations ------------------------------------------------------------------------
 // True when the last whole character of path (in codePage) is "\"; false for an empty path.
 bool EndsWithSeparator(const std::string& path, UINT codePage = CP_ACP);
+// dir + name when dir ends in "\", else dir + "\" + name; name alone when dir is empty.
 std::string JoinPath(const std::string& dir, const std::string& name, UINT codePage = CP_ACP);
 
 // Run just before the shell copy starts, so that the window can size its progress steps.
