@@ -13,7 +13,8 @@ struct LnkInfo {
 };
 
 // Runs lnkinfo on the file at linkPath (a Windows path) with the ANSI code page for its 8-bit
-// strings. Throws when lnkinfo cannot be run or reports no link information.
+// strings; the fields come back as lnkinfo prints them (UTF-8). Throws when lnkinfo fails or
+// reports no link information.
 LnkInfo ReadLnk(const std::string& linkPath);
 
 }  // namespace testing_support
