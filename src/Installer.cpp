@@ -93,6 +93,4 @@ void TForm1::Button3Click() { Close(); }
 void TForm1::Button6Click() { Close(); }
 void TForm1::Button9Click() { Close(); }
 
-void TForm1::Button2Click() {}
-void TForm1::Button4Click() {}
-void TForm1::Button5Click() {}
+// Button2Click and Button4Click: InstallSequence.cpp; Button5Click: UninstallSequence.cpp.
