@@ -142,8 +142,9 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_COMMAND:
-        // Enter and Escape arrive here as IDOK and IDCANCEL: there is no default and no cancel
-        // button, so they do nothing.
+        // Enter and Escape arrive here from the dialog manager as IDOK and IDCANCEL without a
+        // control: there is no default and no cancel button, so they do nothing.
+        if (lParam) Notify(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
     case WM_DESTROY:
         if (application_.MainForm() == this) PostQuitMessage(0);
