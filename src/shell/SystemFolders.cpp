@@ -7,7 +7,8 @@ namespace shell {
 
 namespace {
 
-const char* const ShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char* const ShellFoldersKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const char* const SetupKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
 // Kinds 0 to 16: values under the current user's shell-folders key.
@@ -66,6 +67,8 @@ std::string GetSystemFolder(std::uint8_t kind) {
         if (kind >= FirstSetupKind && kind < FirstSetupKind + SetupValues.size())
             folder = platform::ReadString(setup.get(), SetupValues[kind - FirstSetupKind]);
     }
+    // By whole characters, as JoinPath does: a double-byte character whose second byte is 0x5C
+    // is no separator.
     if (!folder.empty() && !EndsWithSeparator(folder)) folder += '\\';
     return folder;
 }

@@ -14,7 +14,8 @@ namespace shell {
 using StringList = std::vector<std::string>;
 
 // --- System folders -------------------------------------------------------------------------
-// kind 0..26 (see the kinds table in SystemFolders.cpp); ends in "\" unless empty.
+// kind 0..26 (see the kinds table in SystemFolders.cpp); ends in "\" unless empty. Kinds above
+// 26 name no folder: empty. Raises platform::ERegistryException for a value that is no string.
 std::string GetSystemFolder(std::uint8_t kind);
 inline constexpr std::uint8_t ProgramFilesFolderKind = 21;
 // The current user's "Programs" and "Desktop" shell folders exactly as stored.

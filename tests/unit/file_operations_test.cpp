@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <mutex>
 #include <set>
 #include <string>
 #include <thread>
@@ -140,7 +139,8 @@ TEST_F(SearchTree, ListsFilesInSearchOrderOwnFilesFirstThenSubfoldersDepthFirst)
         {"mask, without subfolders", root.Path(), "*.bmp", false, Paths(root.Path(), {"a.bmp"})},
         {"mask through the tree; a folder that matches is not listed", root.Path(), "*.bmp", true,
          Paths(root.Path(), {"a.bmp", "sub\\d.bmp", "zsub\\f.bmp"})},
-        {"match only deep down", root.Path(), "e.*", true, Paths(root.Path(), {"sub\\deeper\\e.txt"})},
+        {"match only deep down", root.Path(), "e.*", true,
+         Paths(root.Path(), {"sub\\deeper\\e.txt"})},
         {"single-character wildcard", root.Path(), "?.*", false,
          Paths(root.Path(), {"a.bmp", "b.wav"})},
         {"folder given with a trailing separator", root.Path() + "\\", "*.wav", true,
@@ -195,7 +195,8 @@ TEST(CopyFolder, ReplacesFilesOfATreeThatIsAlreadyThereWithoutAnyDialog) {
     EXPECT_EQ(seenByHook, std::vector<std::string>{"old"}) << "the hook runs once, before the copy";
     for (const char* file : {"Tessel_Moor\\Pellorin.exe", "Tessel_Moor\\media\\a.bmp",
                              "Tessel_Moor\\uninst\\Install.exe"})
-        EXPECT_EQ(ReadTextFile(programFiles / (std::string("Marrowick\\") + file)), std::string("new ") + file);
+        EXPECT_EQ(ReadTextFile(programFiles / (std::string("Marrowick\\") + file)),
+                  std::string("new ") + file);
     EXPECT_EQ(ReadTextFile(programFiles / "Marrowick\\Tessel_Moor\\saved.txt"), "kept");
     EXPECT_TRUE(windows.empty()) << Joined(windows);
 }
@@ -224,7 +225,8 @@ TEST(CopyFolder, MissingSourceFailsAfterTheHookRan) {
     TempFolder medium, programFiles;
     unsigned hookCalls = 0;
     NewWindowWatcher watcher;
-    EXPECT_FALSE(shell::CopyFolder(medium / "Marrowick", programFiles.Path(), [&] { ++hookCalls; }));
+    EXPECT_FALSE(
+        shell::CopyFolder(medium / "Marrowick", programFiles.Path(), [&] { ++hookCalls; }));
     std::vector<std::string> windows = watcher.Stop();
     EXPECT_EQ(hookCalls, 1u);
     EXPECT_TRUE(ListFolder(programFiles.Path()).empty());
