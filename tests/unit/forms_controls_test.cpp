@@ -4,15 +4,16 @@
 #include "forms/Application.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
+#include "support/TextLines.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <vector>
 
 namespace {
 
 using namespace forms;
+using namespace testing_support;
 
 const FontSpec LabelFont{"Verdana", -13, false};
 
@@ -88,54 +89,17 @@ TEST_F(Controls, OnePageShowsAtATimeInsetOnEverySide) {
     }
 }
 
-// The rows of a window's picture that hold any pixel other than the background (the top-left
-// one), grouped into runs: one run per line of text.
-struct TextLine {
-    int top, bottom;
-};
-std::vector<TextLine> TextLines(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    std::vector<TextLine> lines;
-    bool inLine = false;
-    COLORREF background = GetPixel(memory, 0, 0);
-    for (int y = 0; y < client.bottom; ++y) {
-        bool dark = false;
-        for (int x = 0; x < client.right && !dark; ++x) dark = GetPixel(memory, x, y) != background;
-        if (dark && !inLine) lines.push_back({y, y});
-        if (dark) lines.back().bottom = y;
-        inLine = dark;
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return lines;
-}
-
 TEST_F(Controls, LineFeedThenCarriageReturnIsOneLineBreak) {
     form.Pages.SetActivePage(0);
-    // Line 4 is empty: the pair twice is one empty line, not three. Capitals only: every line
-    // starts at the same cap height, and no dot of an i shows as a line of its own.
+    // Line 4 is empty: the pair twice is one empty line, not three.
     form.Text.SetCaption("ONE\n\rTWO\n\rTHREE\n\r\n\rFIVE");
-    std::vector<TextLine> lines = TextLines(form.Text.Handle());
-    std::string seen;
-    for (const TextLine& line : lines)
-        seen += " " + std::to_string(line.top) + ".." + std::to_string(line.bottom);
-    ASSERT_EQ(lines.size(), 4u) << "lines of text drawn, rows" << seen;
-    HDC dc = GetDC(form.Text.Handle());
-    HGDIOBJ previous = SelectObject(
-        dc, reinterpret_cast<HGDIOBJ>(SendMessageA(form.Text.Handle(), WM_GETFONT, 0, 0)));
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(form.Text.Handle(), dc);
-    int lineHeight = metrics.tmHeight;
+    ShowWindow(form.Handle(), SW_SHOWNORMAL);
+    UpdateWindow(form.Handle());
+    RECT shown;
+    GetWindowRect(form.Text.Handle(), &shown);
+    std::vector<TextLine> lines = TextLines(CaptureSettledScreen(shown));
+    ASSERT_EQ(lines.size(), 4u) << "lines of text drawn, rows" << Describe(lines);
+    const int lineHeight = LineHeight(LabelFont.face, LabelFont.height, LabelFont.bold);
     // Each line one line height below the one before; the last two line heights below the third.
     for (size_t line = 1; line < 3; ++line)
         EXPECT_EQ(lines[line].top - lines[line - 1].top, lineHeight) << "line " << line;
