@@ -71,8 +71,7 @@ void TApplication::Run() {
     mainForm_->ShowCentred();
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        HWND form = mainForm_->Handle();
-        if (form && IsDialogMessageA(form, &message)) continue;
+        if (mainForm_->HandleTabKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

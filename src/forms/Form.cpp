@@ -109,6 +109,14 @@ void TForm::ShowCentred() {
     FocusVisibleControl();
 }
 
+bool TForm::HandleTabKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || !Handle()) return false;
+    if (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)) return false;
+    bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    if (HWND next = GetNextDlgTabItem(Handle(), GetFocus(), backwards ? TRUE : FALSE)) SetFocus(next);
+    return true;
+}
+
 void TForm::Notify(HWND control, WORD code) {
     for (TControl* each : controls_) {
         if (each->Handle() == control) {
@@ -134,17 +142,8 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
         return 1;
     }
-    case WM_NEXTDLGCTL: {
-        // Tab, Shift+Tab and the arrow keys, as the dialog manager asks for them.
-        HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                   : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
-        if (next) SetFocus(next);
-        return 0;
-    }
     case WM_COMMAND:
-        // Enter and Escape arrive here from the dialog manager as IDOK and IDCANCEL without a
-        // control: there is no default and no cancel button, so they do nothing.
-        if (lParam) Notify(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        Notify(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
     case WM_DESTROY:
         if (application_.MainForm() == this) PostQuitMessage(0);

@@ -46,6 +46,10 @@ private:
     friend class TApplication;
     void DoCreate();
     void ShowCentred();
+    // Tab and Shift+Tab move the focus through the buttons in tab order. It is the only key the
+    // form handles itself: the system's dialog manager would let Enter press the focused button
+    // and make it the default one, and this window has no default and no cancel button.
+    bool HandleTabKey(const MSG& message);
     HFONT FontFor(const FontSpec* spec);
     void ArrangeBands(std::initializer_list<ControlRow> rows);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
