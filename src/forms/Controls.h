@@ -55,9 +55,12 @@ public:
 
 protected:
     void Create(const CreateParams& params) override;
+    // The pages follow the page control's size.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     friend class TTabSheet;
+    RECT PageBounds() const;
     std::vector<TTabSheet*> pages_;
     int activePage_ = -1;
 };

@@ -14,13 +14,28 @@ void TPageControl::SetActivePage(int index) {
     Form().FocusVisibleControl();
 }
 
+RECT TPageControl::PageBounds() const {
+    RECT bounds;
+    GetClientRect(Handle(), &bounds);
+    int inset = Form().Scale(PageInset);
+    InflateRect(&bounds, -inset, -inset);
+    return bounds;
+}
+
+LRESULT TPageControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE) {
+        RECT bounds = PageBounds();
+        for (TTabSheet* page : pages_)
+            MoveWindow(page->Handle(), bounds.left, bounds.top, bounds.right - bounds.left,
+                       bounds.bottom - bounds.top, TRUE);
+    }
+    return TCustomControl::HandleMessage(message, wParam, lParam);
+}
+
 void TTabSheet::Create(const CreateParams& params) {
     auto* pageControl = dynamic_cast<TPageControl*>(params.parent);
     if (!pageControl) throw std::logic_error("a page belongs on a page control");
-    RECT bounds;
-    GetClientRect(pageControl->Handle(), &bounds);
-    int inset = params.form.Scale(TPageControl::PageInset);
-    InflateRect(&bounds, -inset, -inset);
+    RECT bounds = pageControl->PageBounds();
     Settings hidden = params.settings | Hidden;
     CreateParams placed{params.form,   params.parent, params.parentHandle, bounds,
                         hidden,        params.font,   params.parentColor};

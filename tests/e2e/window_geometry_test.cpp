@@ -6,11 +6,11 @@
 #include <objbase.h>
 #include <olectl.h>
 
-#include <map>
 #include <string>
 
 #include "platform/ComPtr.h"
 #include "support/Screenshot.h"
+#include "support/SetupLayout.h"
 #include "support/TempFolder.h"
 #include "support/TextLines.h"
 #include "support/UiDriver.h"
@@ -35,57 +35,10 @@ protected:
         if (window) CloseWithCloseBox(window);
     }
 
-    // Names the windows after the layout's rows: the k-th row under a parent is the parent's
-    // k-th child, since the window makes them in that order.
-    struct Row {
-        const char* name;
-        const char* parent;  // "" for the window itself
-        const char* className;
-        int left, top, width, height;  // -1 for a size that fits the text
-    };
-    static const std::vector<Row>& Layout() {
-        static const std::vector<Row> rows = {
-            {"Panel1",          "",                "TPanel",              0,   0, 477,  91},
-            {"Image1",          "Panel1",          "TImage",            290,  -5, 199, 107},
-            {"StaticText1",     "Panel1",          "Static",             25,  33,  -1,  -1},
-            {"PageControl1",    "",                "TPageControl",        0,  91, 477, 189},
-            // Pages: the page control's area less its inset of 4 on every side.
-            {"InstallSheet1",   "PageControl1",    "TTabSheet",           4,   4, 469, 181},
-            {"Label3",          "InstallSheet1",   "Static",             25,  25, 399,  95},
-            {"Bevel1",          "InstallSheet1",   "TBevel",             23, 124, 425,  10},
-            {"Button2",         "InstallSheet1",   "Button",            376, 146,  75,  25},
-            {"Button1",         "InstallSheet1",   "Button",            290, 146,  75,  25},
-            {"ProgressBar1",    "InstallSheet1",   "msctls_progress32", 158,  62, 150,  17},
-            {"InstallSheet3",   "PageControl1",    "TTabSheet",           4,   4, 469, 181},
-            {"Label1",          "InstallSheet3",   "Static",              0,  35, 465,  16},
-            {"Bevel2",          "InstallSheet3",   "TBevel",             23, 124, 425,  10},
-            {"Button6",         "InstallSheet3",   "Button",            378, 146,  75,  25},
-            {"Button4",         "InstallSheet3",   "Button",            159,  57, 150,  25},
-            {"DeinstallSheet1", "PageControl1",    "TTabSheet",           4,   4, 469, 181},
-            {"Label4",          "DeinstallSheet1", "Static",             25,  25, 399,  95},
-            {"Bevel3",          "DeinstallSheet1", "TBevel",             23, 124, 425,  10},
-            {"Button3",         "DeinstallSheet1", "Button",            290, 146,  75,  25},
-            {"Button5",         "DeinstallSheet1", "Button",            376, 146,  75,  25},
-            {"DeinstallSheet3", "PageControl1",    "TTabSheet",           4,   4, 469, 181},
-            {"Label2",          "DeinstallSheet3", "Static",              0,  50, 465,  16},
-            {"Bevel4",          "DeinstallSheet3", "TBevel",             23, 124, 425,  10},
-            {"Button9",         "DeinstallSheet3", "Button",            378, 146,  75,  25},
-            {"Panel2",          "",                "TPanel",              0, 280, 477,  19},
-        };
-        return rows;
-    }
     void ResolveControls() {
-        std::map<std::string, size_t> taken;
-        for (const Row& row : Layout()) {
-            HWND parent = *row.parent ? controls[row.parent] : window;
-            std::vector<HWND> children = ChildrenOf(parent);
-            size_t index = taken[row.parent]++;
-            ASSERT_LT(index, children.size()) << row.name << ": " << row.parent << " has too few children";
-            controls[row.name] = children[index];
-        }
-        for (const auto& [parent, count] : taken)
-            EXPECT_EQ(ChildrenOf(parent.empty() ? window : controls[parent]).size(), count)
-                << (parent.empty() ? "the window" : parent) << " has other children";
+        std::string problem;
+        controls = NameSetupControls(window, problem);
+        ASSERT_FALSE(controls.empty()) << problem;
     }
     HWND operator[](const char* name) { return controls.at(name); }
     LONG_PTR Style(const char* name) { return GetWindowLongPtrA(controls.at(name), GWL_STYLE); }
@@ -137,7 +90,7 @@ TEST_F(SetupWindow, FixedDialogFrameCentredWithTheCloseBoxOnly) {
 }
 
 TEST_F(SetupWindow, EveryControlAtItsPlaceUnderItsParent) {
-    for (const Row& row : Layout()) {
+    for (const LayoutRow& row : SetupLayout()) {
         HWND control = (*this)[row.name];
         EXPECT_EQ(ClassName(control), row.className) << row.name;
         RECT bounds = BoundsInParent(control);
