@@ -22,7 +22,6 @@ public:
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
-    const std::string& Title() const { return title_; }
     HWND Handle() const { return handle_; }
     // The first form created; its closing ends Run.
     TForm* MainForm() const { return mainForm_; }

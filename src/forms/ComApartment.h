@@ -10,8 +10,6 @@ public:
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
 
-    bool Initialized() const { return initialized_; }
-
 private:
     bool initialized_;
 };

@@ -51,7 +51,6 @@ public:
 
     // Shows page `index` (in the order the pages were created, from 0) and hides the others.
     void SetActivePage(int index);
-    int ActivePage() const { return activePage_; }
 
 protected:
     void Create(const CreateParams& params) override;
@@ -62,7 +61,6 @@ private:
     friend class TTabSheet;
     RECT PageBounds() const;
     std::vector<TTabSheet*> pages_;
-    int activePage_ = -1;
 };
 
 // A page of a page control; created hidden, shown by the page control.

@@ -25,7 +25,6 @@ public:
     TNotifyEvent OnCreate;
 
     TApplication& Application() const { return application_; }
-    int Dpi() const { return dpi_; }
     // A length at 96 dpi in pixels of this screen.
     int Scale(int value) const { return MulDiv(value, dpi_, 96); }
     // Closes the window once the running handler has returned; the main form's closing ends the

@@ -10,7 +10,6 @@ void TPageControl::Create(const CreateParams& params) { CreateCustomControl(para
 void TPageControl::SetActivePage(int index) {
     for (size_t page = 0; page < pages_.size(); ++page)
         pages_[page]->SetVisible(static_cast<int>(page) == index);
-    activePage_ = index;
     Form().FocusVisibleControl();
 }
 

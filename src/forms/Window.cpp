@@ -33,8 +33,6 @@ bool TWinControl::Visible() const {
 
 void TWinControl::SetVisible(bool visible) { ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE); }
 
-bool TWinControl::Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
-
 void TWinControl::SetEnabled(bool enabled) { EnableWindow(handle_, enabled ? TRUE : FALSE); }
 
 void TWinControl::CreateSystemWindow(TForm& form, const char* className, DWORD exStyle,
@@ -46,13 +44,12 @@ void TWinControl::CreateSystemWindow(TForm& form, const char* className, DWORD e
 }
 
 void TWinControl::CreateOwnWindow(TForm& form, const char* className, DWORD exStyle, DWORD style,
-                                  const RECT& bounds, HWND parent, HICON icon) {
+                                  const RECT& bounds, HWND parent) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass{};
     if (!GetClassInfoA(instance, className, &windowClass)) {
         windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = instance;
-        windowClass.hIcon = icon;
         windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
         windowClass.lpszClassName = className;
         RegisterClassA(&windowClass);

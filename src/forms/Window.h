@@ -22,7 +22,6 @@ public:
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
-    bool Enabled() const;
     void SetEnabled(bool enabled);
 
 protected:
@@ -35,7 +34,7 @@ protected:
     // A window of a class of our own, registered on first use; its messages go to
     // HandleMessage. The link to this object is made at WM_NCCREATE and cut at WM_NCDESTROY.
     void CreateOwnWindow(TForm& form, const char* className, DWORD exStyle, DWORD style,
-                         const RECT& bounds, HWND parent, HICON icon = nullptr);
+                         const RECT& bounds, HWND parent);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void CaptionChanged() {}
     // After the last message of an own-class window (WM_NCDESTROY); Handle() is null by now.
