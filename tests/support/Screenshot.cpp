@@ -131,13 +131,17 @@ void SavePng(const ScreenImage& image, const std::string& path) {
     Check(encoder->Commit(), "finishing the file");
 }
 
-std::string SaveScreenshot(HWND window, const std::string& name) {
+void SaveWindowPng(HWND window, const std::string& path) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT bounds;
     if (!GetWindowRect(window, &bounds)) throw std::runtime_error("screenshot: no such window");
+    SavePng(CaptureSettledScreen(bounds), path);
+}
+
+std::string SaveScreenshot(HWND window, const std::string& name) {
     MakeFolders(TEST_ARTIFACTS_DIR);
     const std::string path = std::string(TEST_ARTIFACTS_DIR) + "\\" + name + ".png";
-    SavePng(CaptureSettledScreen(bounds), path);
+    SaveWindowPng(window, path);
     return path;
 }
 

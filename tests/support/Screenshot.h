@@ -31,8 +31,11 @@ ScreenImage RenderIcon(HICON icon, int width, int height, std::uint32_t ground);
 // Writes the image as a PNG file (WIC's encoder).
 void SavePng(const ScreenImage& image, const std::string& path);
 
-// Saves what the screen shows of the top-level window (its frame included) as
-// TEST_ARTIFACTS_DIR\<name>.png, once the window has painted; returns the file's path.
+// Saves what the screen shows of the top-level window (its frame included) as a PNG file, once
+// the window has painted.
+void SaveWindowPng(HWND window, const std::string& path);
+
+// The same into TEST_ARTIFACTS_DIR\<name>.png; returns the file's path.
 std::string SaveScreenshot(HWND window, const std::string& name);
 
 }  // namespace testing_support
