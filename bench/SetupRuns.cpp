@@ -35,7 +35,7 @@ bool Responds(HWND window) {
     return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5, &result) != 0;
 }
 
-// Polls the control's visibility, which reads no message of the program's busy thread. Every
+// Polls the control's visibility, which sends nothing to the program's busy thread. Every
 // half second it also asks whether the thread is free again: a sequence that has ended
 // without showing its finish text (or waits in a message box) is a failed run, not a slow one.
 void WaitUntilShown(HWND top, HWND control, const Stopwatch& since, const std::string& what) {
