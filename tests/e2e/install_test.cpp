@@ -59,8 +59,7 @@ TEST_F(Installation, FreshMachineGetsTreeShortcutsAndFinishPage) {
     ExpectInstalledTree();
     ExpectShortcuts();
 
-    run.Press(L"Exit");
-    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(run.PressToClose(L"Exit"), 0u);
 }
 
 TEST_F(Installation, AgainOverAnInstallationReplacesFilesAndKeepsOtherGroups) {
@@ -88,10 +87,11 @@ TEST_F(Installation, LaunchStartsTheApplicationInItsFolderAndCloses) {
     run.InstallToTheEnd();
     const std::string marker = machine.InstalledEdition() + "\\Pellorin.started";
 
-    run.Press(L"Launch Application");
-    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(run.PressToClose(L"Launch Application"), 0u);
     ASSERT_TRUE(WaitUntil([&] { return FileExists(marker); })) << "the application did not start";
     EXPECT_EQ(ReadTextFile(marker), machine.InstalledEdition());
+    // It writes the marker before it makes its window.
+    EXPECT_TRUE(WaitUntil([] { return FindWindowA("PellorinDemo", nullptr) != nullptr; }));
     CloseDemoApplication();
 }
 
@@ -100,8 +100,7 @@ TEST_F(Installation, LaunchWithTheApplicationMissingStartsNothingAndCloses) {
     run.InstallToTheEnd();
     ASSERT_TRUE(DeleteFileA(machine.InstalledApplication().c_str()));
 
-    run.Press(L"Launch Application");
-    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(run.PressToClose(L"Launch Application"), 0u);
     Sleep(500);
     EXPECT_EQ(FindWindowA("PellorinDemo", nullptr), nullptr);
     EXPECT_FALSE(FileExists(machine.InstalledEdition() + "\\Pellorin.started"));

@@ -53,8 +53,7 @@ TEST(InstallationFaults, ProgramFilesValueOfTheWrongTypeStopsTheSequence) {
     EXPECT_TRUE(FindChild(run.Window(), "msctls_progress32", L"")->visible);
     EXPECT_FALSE(run.Shows(L"Installation finished!"));
     EXPECT_TRUE(Snapshot(machine.ProgramFiles()).empty());
-    run.Press(L"Cancel");
-    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(run.PressToClose(L"Cancel"), 0u);
 }
 
 struct MissingRoot {
@@ -88,8 +87,7 @@ TEST_P(MissingRootFolder, StopsBeforeTouchingAnythingAndSaysWhichFolder) {
     EXPECT_NE(box.text.find(row.messagePart), std::wstring::npos) << "message: " << box.text.size();
     EXPECT_EQ(box.icon, MessageBoxIcon::Stop) << ToString(box.icon);
     EXPECT_EQ(Snapshot(machine.Root().Path()), before) << "something was created or deleted";
-    run.Press(L"Cancel");
-    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(run.PressToClose(L"Cancel"), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,8 +112,7 @@ TEST(InstallationFaults, CopyThatDeliversNothingIsReportedNotFinished) {
         << "the message names the destination";
     EXPECT_FALSE(run.Shows(L"Installation finished!"));
     EXPECT_TRUE(Snapshot(machine.Programs()).empty()) << "no Start-menu group after a failed copy";
-    run.Press(L"Cancel");
-    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(run.PressToClose(L"Cancel"), 0u);
 }
 
 TEST(InstallationFaults, NoDesktopFolderOnlyMeansNoDesktopShortcut) {
@@ -127,8 +124,7 @@ TEST(InstallationFaults, NoDesktopFolderOnlyMeansNoDesktopShortcut) {
     EXPECT_TRUE(FileExists(machine.InstalledApplication()));
     EXPECT_TRUE(FileExists(machine.Group() + "\\Uninstall.lnk"));
     EXPECT_TRUE(Snapshot(machine.Desktop()).empty());
-    run.Press(L"Exit");
-    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(run.PressToClose(L"Exit"), 0u);
 }
 
 }  // namespace

@@ -46,13 +46,11 @@ TEST_F(Uninstallation, RemovesTheProductAndLeavesTheRest) {
     EXPECT_TRUE(FolderExists(machine.Programs() + "\\Marrowick"));
     EXPECT_TRUE(FileExists(machine.InstalledUninstaller()));
     EXPECT_TRUE(FileExists(machine.InstalledEdition() + "\\notes.txt"));
-    run.Press(L"Exit");
-    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(run.PressToClose(L"Exit"), 0u);
 
     SetupRun again(machine.InstalledUninstaller());
     again.UninstallToTheEnd();
-    again.Press(L"Exit");
-    EXPECT_EQ(again.ExitCode(), 0u);
+    EXPECT_EQ(again.PressToClose(L"Exit"), 0u);
 }
 
 TEST_F(Uninstallation, RunningApplicationIsReportedAndASecondPressFinishes) {

@@ -68,6 +68,11 @@ void SetupRun::Press(const std::wstring& buttonText) {
     ASSERT_TRUE(WaitForIdle(window_));
 }
 
+std::optional<DWORD> SetupRun::PressToClose(const std::wstring& buttonText) {
+    if (!Click(Button(buttonText).handle)) return std::nullopt;
+    return process_.WaitForExit();
+}
+
 void SetupRun::InstallToTheEnd() {
     Press(L"Install");
     ASSERT_TRUE(WaitUntil([this] { return Shows(L"Installation finished!"); }))
@@ -83,8 +88,7 @@ void SetupRun::UninstallToTheEnd() {
 void Install(SetupMachine& machine) {
     SetupRun run(machine.MediumExe());
     run.InstallToTheEnd();
-    run.Press(L"Exit");
-    ASSERT_EQ(run.ExitCode(), 0u);
+    ASSERT_EQ(run.PressToClose(L"Exit"), 0u);
 }
 
 void CloseDemoApplication() {

@@ -55,11 +55,13 @@ public:
     bool Shows(const std::wstring& text) const;
     // Presses the button and waits until the program is idle again.
     void Press(const std::wstring& buttonText);
+    // Presses a button that closes the window; the process's exit code once it has ended.
+    std::optional<DWORD> PressToClose(const std::wstring& buttonText);
+    // The process's exit code once the window has closed.
+    std::optional<DWORD> ExitCode() { return process_.WaitForExit(); }
     // Presses Install and waits for the finish page; fails the test when it does not come.
     void InstallToTheEnd();
     void UninstallToTheEnd();
-    // The process's exit code once the window has closed.
-    std::optional<DWORD> ExitCode() { return process_.WaitForExit(); }
 
 private:
     AppProcess process_;
@@ -69,7 +71,8 @@ private:
 // Installs from the machine's medium and closes the window with Exit.
 void Install(SetupMachine& machine);
 
-// Asks the demo product's windows to close and waits until they have.
+// Asks the demo product's windows to close and waits until they have: a demo product left
+// running would hold the test's output open.
 void CloseDemoApplication();
 
 }  // namespace testing_support
