@@ -1,11 +1,13 @@
 // The harness against the real Install.exe: a copy started from a folder the test prepares
 // shows the setup window, which closes by its close box with exit code 0; a screenshot of it is
-// a real PNG of the window's size; a test that ends early leaves no process behind.
+// a real PNG of the window's size; a test that ends early leaves no process behind, not even
+// the application the setup program launched.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "support/Screenshot.h"
+#include "support/SetupMachine.h"
 #include "support/TempFolder.h"
 #include "support/UiDriver.h"
 #include "support/UnixProgram.h"
@@ -66,4 +68,29 @@ TEST(Smoke, AProcessLeftRunningIsEndedWithItsOwner) {
         ASSERT_TRUE(process);
     }
     EXPECT_EQ(WaitForSingleObject(process.get(), 0), WAIT_OBJECT_0) << "process " << id << " runs on";
+}
+
+TEST(Smoke, TheLaunchedApplicationEndsWithTheSetupProcess) {
+    SetupMachine machine;
+    platform::unique_handle application;
+    {
+        AppProcess app(machine.MediumExe());
+        HWND window = app.WaitForMainWindow();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(Click(FindChild(window, "Button", L"Install")->handle));
+        ASSERT_TRUE(WaitUntil([&] {
+            std::optional<ChildWindow> launch = FindChild(window, "Button", L"Launch Application");
+            return launch && launch->visible;
+        }));
+        ASSERT_TRUE(Click(FindChild(window, "Button", L"Launch Application")->handle));
+        ASSERT_TRUE(app.WaitForExit());
+        HWND demo = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (demo = FindWindowA("PellorinDemo", nullptr)) != nullptr; }));
+        DWORD id = 0;
+        GetWindowThreadProcessId(demo, &id);
+        application = platform::unique_handle(OpenProcess(SYNCHRONIZE, FALSE, id));
+        ASSERT_TRUE(application);
+    }
+    EXPECT_EQ(WaitForSingleObject(application.get(), 5000), WAIT_OBJECT_0)
+        << "the launched application runs on";
 }

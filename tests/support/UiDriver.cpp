@@ -239,24 +239,31 @@ bool PressOk(HWND box) {
     return ok && Click(ok);
 }
 
-AppProcess::AppProcess(const std::string& exePath, const std::string& workingDirectory) {
+AppProcess::AppProcess(const std::string& exePath, const std::string& workingDirectory)
+    : job_(CreateJobObjectW(nullptr, nullptr)) {
+    // The programs it starts (the application it launches) join its job and end with it.
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     std::string commandLine = "\"" + exePath + "\"";
-    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                        CREATE_SUSPENDED, nullptr,
                         workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
                         &started))
         throw std::runtime_error("cannot start " + exePath + ": error " +
                                  std::to_string(GetLastError()));
-    CloseHandle(started.hThread);
     process_ = platform::unique_handle(started.hProcess);
     id_ = started.dwProcessId;
+    AssignProcessToJobObject(job_.get(), started.hProcess);
+    ResumeThread(started.hThread);
+    CloseHandle(started.hThread);
 }
 
 AppProcess::~AppProcess() {
-    if (!Running()) return;
-    TerminateProcess(process_.get(), 1);
+    TerminateJobObject(job_.get(), 1);
     WaitForSingleObject(process_.get(), 5000);
 }
 

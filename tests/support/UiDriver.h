@@ -101,8 +101,8 @@ MessageBoxContent ReadMessageBox(HWND box);
 
 // --- The program's process ------------------------------------------------------------------
 
-// One started program. Ends it in the destructor if it still runs, so that a failed test
-// leaves no process behind.
+// One started program. Ends it in the destructor if it still runs, together with the programs
+// it started (they share its job), so that a failed test leaves no process behind.
 class AppProcess {
 public:
     // Starts the exe as its own process, in `workingDirectory` (empty: this process's).
@@ -127,6 +127,7 @@ public:
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 15000) const;
 
 private:
+    platform::unique_handle job_;
     platform::unique_handle process_;
     DWORD id_ = 0;
 };
