@@ -4,7 +4,7 @@
 
 #include "Product.h"
 #include "SetupFolders.h"
-#include "forms/FilePaths.h"
+#include "platform/FilePaths.h"
 #include "platform/CodePage.h"
 #include "platform/Errors.h"
 #include "platform/UniqueHandle.h"
@@ -23,7 +23,7 @@ void CreateGroupShortcut(const std::string& target, const std::string& name) {
 
 void CheckCopied() {
     const std::string application = product::InstalledApplication(setup::ProgramFilesFolder());
-    if (forms::FileExists(application)) return;
+    if (platform::FileExists(application)) return;
     throw platform::ESetupError(
         L"Setup could not copy the product into \"" +
         platform::FromAnsi(product::EditionPath(setup::ProgramFilesFolder())) + L"\".");
@@ -32,9 +32,9 @@ void CheckCopied() {
 // Quoted and with the application's folder as its working directory, as its shortcuts start it:
 // an unquoted path with blanks could start another program.
 void StartApplication(const std::string& application) {
-    if (!forms::FileExists(application)) return;
+    if (!platform::FileExists(application)) return;
     std::string commandLine = "\"" + application + "\"";
-    const std::string folder = forms::ExtractFilePath(application);
+    const std::string folder = platform::ExtractFilePath(application);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -56,7 +56,7 @@ void TForm1::Button2Click() {
 
     // Both roots must be known before anything is copied or made.
     setup::ProgramsFolder();
-    shell::CopyFolder(product::CopySource(forms::ExtractFilePath(forms::ExeName())),
+    shell::CopyFolder(product::CopySource(platform::ExtractFilePath(platform::ExeName())),
                       setup::ProgramFilesFolder(),
                       [this] { ProgressBar1.SetStep(InstallProgressStep); });
     CheckCopied();

@@ -1,7 +1,7 @@
 #include "Installer.h"
 
 #include "Product.h"
-#include "forms/FilePaths.h"
+#include "platform/FilePaths.h"
 
 #include <string>
 
@@ -61,12 +61,12 @@ TForm1::TForm1(TApplication& application) : TForm(application, "TForm1", 477, 29
 }
 
 bool IsInstallMode(const std::string& exePath) {
-    return FileExists(product::ModeProbe(ExtractFilePath(exePath)));
+    return platform::FileExists(product::ModeProbe(platform::ExtractFilePath(exePath)));
 }
 
 void TForm1::FormCreate() {
     SetCaption(product::DisplayName);
-    if (IsInstallMode(ExeName())) {
+    if (IsInstallMode(platform::ExeName())) {
         PageControl1.SetActivePage(InstallPage);
         StaticText1.SetCaption("Installation");
         Label3.SetCaption(WithDisplayName("This will install\n\r\"%s\"\n\ron your computer!\n\r\n\r"

@@ -2,7 +2,7 @@
 
 #include "forms/ApplicationTitle.h"
 #include "forms/ErrorText.h"
-#include "forms/FilePaths.h"
+#include "platform/FilePaths.h"
 #include "forms/Form.h"
 #include "platform/CodePage.h"
 
@@ -44,7 +44,7 @@ HWND CreateApplicationWindow(const std::string& title) {
 
 }  // namespace
 
-TApplication::TApplication() : title_(ApplicationTitle(ExeName())) {
+TApplication::TApplication() : title_(ApplicationTitle(platform::ExeName())) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&classes);
     handle_ = CreateApplicationWindow(title_);

@@ -1,11 +1,11 @@
-#include "forms/FilePaths.h"
+#include "platform/FilePaths.h"
 
 #include "platform/CodePage.h"
 #include "platform/UniqueHandle.h"
 
 #include <vector>
 
-namespace forms {
+namespace platform {
 
 std::string ExeName() {
     // A full buffer means the path was cut (error 122): try again with a bigger one.
@@ -56,4 +56,4 @@ bool FileExists(const std::string& path) {
     return search && IsFile(entry.dwFileAttributes);
 }
 
-}  // namespace forms
+}  // namespace platform

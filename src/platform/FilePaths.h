@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace forms {
+namespace platform {
 
 // The executable's full path as the system reports it, however long it is.
 std::string ExeName();
@@ -19,4 +19,4 @@ std::string ExtractFileName(const std::string& path, UINT codePage = CP_ACP);
 // the ANSI calls cannot reach, are tried through the wide call with the "\\?\" prefix.
 bool FileExists(const std::string& path);
 
-}  // namespace forms
+}  // namespace platform

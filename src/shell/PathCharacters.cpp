@@ -18,14 +18,4 @@ std::size_t LastCharacterStart(const std::string& text, UINT codePage) {
     return last;
 }
 
-std::string FolderPart(const std::string& path, UINT codePage) {
-    std::size_t end = 0;
-    for (std::size_t at = 0; at < path.size();) {
-        std::size_t next = NextCharacter(path, at, codePage);
-        if (next == at + 1 && (path[at] == '\\' || path[at] == ':')) end = next;
-        at = next;
-    }
-    return path.substr(0, end);
-}
-
 }  // namespace shell

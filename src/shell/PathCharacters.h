@@ -11,7 +11,4 @@ namespace shell {
 // Where the last whole character of text starts; text.size() when text is empty.
 std::size_t LastCharacterStart(const std::string& text, UINT codePage);
 
-// Everything up to and including the last "\" or ":" character; empty when there is none.
-std::string FolderPart(const std::string& path, UINT codePage);
-
 }  // namespace shell

@@ -6,8 +6,8 @@
 #include "platform/CodePage.h"
 #include "platform/ComPtr.h"
 #include "platform/Errors.h"
+#include "platform/FilePaths.h"
 #include "platform/Registry.h"
-#include "shell/PathCharacters.h"
 #include "shell/shell.h"
 
 namespace shell {
@@ -75,7 +75,7 @@ void CreateShortcut(const std::string& target, std::uint8_t location, const std:
     std::string fullPath = inSubfolder ? receiving + "\\" + folder + "\\" + fileName
                                        : receiving + "\\" + fileName;
 
-    link->SetWorkingDirectory(workDir.empty() ? FolderPart(target, CP_ACP).c_str()
+    link->SetWorkingDirectory(workDir.empty() ? platform::ExtractFilePath(target).c_str()
                                               : workDir.c_str());
     file->Save(platform::FromAnsi(fullPath).c_str(), FALSE);
     linkPath = fullPath;

@@ -2,7 +2,7 @@
 // and the file test that tells the medium from the installed tree, also on paths longer than
 // MAX_PATH.
 #include "Installer.h"
-#include "forms/FilePaths.h"
+#include "platform/FilePaths.h"
 #include "platform/CodePage.h"
 #include "support/LongPath.h"
 #include "support/TempFolder.h"
@@ -33,13 +33,13 @@ TEST(ExtractFilePath, CutAfterTheLastBackslashOrColonThatIsAWholeCharacter) {
          1252, "C:\\CD\\\x95\x5C"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(forms::ExtractFilePath(row.path, row.codePage), row.folder) << row.fault;
+        EXPECT_EQ(platform::ExtractFilePath(row.path, row.codePage), row.folder) << row.fault;
 }
 
 TEST(ExeName, TheWholePathTheSystemReports) {
     wchar_t wide[32768];
     DWORD length = GetModuleFileNameW(nullptr, wide, 32768);
-    EXPECT_EQ(forms::ExeName(), platform::ToAnsi(std::wstring(wide, length)));
+    EXPECT_EQ(platform::ExeName(), platform::ToAnsi(std::wstring(wide, length)));
 }
 
 class ModeProbe : public testing::Test {
@@ -67,7 +67,7 @@ TEST_F(ModeProbe, FilesCountFoldersDoNotAtAnyPathLength) {
         {"a folder beyond MAX_PATH taken for a file", deep + "\\folder.txt", false},
         {"a missing file beyond MAX_PATH found", deep + "\\missing.txt", false},
     };
-    for (const Row& row : rows) EXPECT_EQ(forms::FileExists(row.path), row.exists) << row.fault;
+    for (const Row& row : rows) EXPECT_EQ(platform::FileExists(row.path), row.exists) << row.fault;
 }
 
 TEST_F(ModeProbe, InstallModeOnlyWhereTheMediumTreeHoldsTheApplicationFile) {

@@ -63,26 +63,3 @@ TEST(JoinPath, InsertsASeparatorOnlyWhereTheFolderLacksOne) {
     for (const Row& row : rows)
         EXPECT_EQ(shell::JoinPath(row.dir, "y", row.codePage), row.expected) << row.name;
 }
-
-TEST(FolderPart, KeepsEverythingUpToTheLastSeparatorOrColon) {
-    struct Row {
-        const char* name;
-        std::string path;
-        UINT codePage;
-        std::string expected;
-    };
-    const Row rows[] = {
-        {"file in a folder", "C:\\Program Files\\App\\app.exe", WesternEuropean,
-         "C:\\Program Files\\App\\"},
-        {"file at the root", "C:\\app.exe", WesternEuropean, "C:\\"},
-        {"drive-relative file", "C:app.exe", WesternEuropean, "C:"},
-        {"network share", "\\\\server\\share\\app.exe", WesternEuropean, "\\\\server\\share\\"},
-        {"bare name", "app.exe", WesternEuropean, ""},
-        {"0x5C inside a double-byte name", "C:\\\x95\x5c.exe", ShiftJis, "C:\\"},
-        {"folder named by a double-byte character", "C:\\\x95\x5c\\app.exe", ShiftJis,
-         "C:\\\x95\x5c\\"},
-        {"same bytes in 1252", "C:\\\x95\x5c.exe", WesternEuropean, "C:\\\x95\x5c"},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(shell::FolderPart(row.path, row.codePage), row.expected) << row.name;
-}
