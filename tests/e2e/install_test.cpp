@@ -92,7 +92,7 @@ TEST_F(Installation, LaunchStartsTheApplicationInItsFolderAndCloses) {
     EXPECT_EQ(ReadTextFile(marker), machine.InstalledEdition());
     // It writes the marker before it makes its window.
     EXPECT_TRUE(WaitUntil([] { return FindWindowA("PellorinDemo", nullptr) != nullptr; }));
-    CloseDemoApplication();
+    EXPECT_TRUE(CloseDemoApplication());
 }
 
 TEST_F(Installation, LaunchWithTheApplicationMissingStartsNothingAndCloses) {

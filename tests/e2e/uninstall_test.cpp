@@ -62,7 +62,7 @@ TEST_F(Uninstallation, RunningApplicationIsReportedAndASecondPressFinishes) {
     EXPECT_FALSE(FileExists(machine.DesktopShortcut())) << "everything else is removed";
     EXPECT_FALSE(FolderExists(machine.Group()));
 
-    CloseDemoApplication();
+    ASSERT_TRUE(CloseDemoApplication());
     ASSERT_TRUE(application.WaitForExit().has_value());
     run.UninstallToTheEnd();
     EXPECT_FALSE(FileExists(machine.InstalledApplication()));

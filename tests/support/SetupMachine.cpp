@@ -91,16 +91,18 @@ void Install(SetupMachine& machine) {
     ASSERT_EQ(run.PressToClose(L"Exit"), 0u);
 }
 
-void CloseDemoApplication() {
-    HWND window;
-    while ((window = FindWindowA("PellorinDemo", nullptr)) != nullptr) {
+bool CloseDemoApplication() {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        HWND window = FindWindowA("PellorinDemo", nullptr);
+        if (!window) return true;
         DWORD processId = 0;
         GetWindowThreadProcessId(window, &processId);
-        PostMessageA(window, WM_CLOSE, 0, 0);
         platform::unique_handle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+        PostMessageA(window, WM_CLOSE, 0, 0);
         if (process) WaitForSingleObject(process.get(), 10000);
         WaitUntil([window] { return !IsWindow(window); }, 5000);
     }
+    return FindWindowA("PellorinDemo", nullptr) == nullptr;
 }
 
 }  // namespace testing_support

@@ -71,8 +71,7 @@ private:
 // Installs from the machine's medium and closes the window with Exit.
 void Install(SetupMachine& machine);
 
-// Asks the demo product's windows to close and waits until they have: a demo product left
-// running would hold the test's output open.
-void CloseDemoApplication();
+// Asks the demo product's windows to close and waits until they have; false when one stays.
+bool CloseDemoApplication();
 
 }  // namespace testing_support
