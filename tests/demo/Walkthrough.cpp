@@ -106,7 +106,7 @@ void RunForTheUser(Walk& walk) {
     // The application starts a moment after the setup window closes; then wait for the user.
     WaitUntil([] { return DemoApplication() != nullptr; }, 2000);
     while (DemoApplication()) Sleep(200);
-    std::printf("demo: the installation, if any, is in %s\n", walk.Machine().c_str());
+    std::printf("demo: the installation, if any, is in %s\n", UnixPath(walk.Machine()).c_str());
 }
 
 struct Step {
