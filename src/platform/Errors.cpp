@@ -2,7 +2,6 @@
 
 #include "platform/CodePage.h"
 
-#include <cstdio>
 
 namespace platform {
 
@@ -33,8 +32,11 @@ std::wstring DescribeOleError(HRESULT code) {
                                     description.back() == L' '))
         description.pop_back();
     if (!description.empty()) return description;
-    wchar_t fallback[32];
-    std::swprintf(fallback, 32, L"OLE-Fehler %.8x", static_cast<unsigned>(code));
+    // "OLE-Fehler %.8x", by hand: the runtime's printf would add 25 KB to the exe.
+    std::wstring fallback = L"OLE-Fehler ";
+    const unsigned value = static_cast<unsigned>(code);
+    for (int shift = 28; shift >= 0; shift -= 4)
+        fallback += L"0123456789abcdef"[(value >> shift) & 0xF];
     return fallback;
 }
 
