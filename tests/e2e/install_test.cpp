@@ -88,8 +88,17 @@ TEST_F(Installation, LaunchStartsTheApplicationInItsFolderAndCloses) {
     const std::string marker = machine.InstalledEdition() + "\\Pellorin.started";
 
     EXPECT_EQ(run.PressToClose(L"Launch Application"), 0u);
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(marker); })) << "the application did not start";
-    EXPECT_EQ(ReadTextFile(marker), machine.InstalledEdition());
+    // The application holds the marker open while it writes it: wait until it can be read.
+    std::string workingDirectory;
+    ASSERT_TRUE(WaitUntil([&] {
+        try {
+            workingDirectory = ReadTextFile(marker);
+        } catch (const std::runtime_error&) {
+            return false;
+        }
+        return !workingDirectory.empty();
+    })) << "the application did not start";
+    EXPECT_EQ(workingDirectory, machine.InstalledEdition());
     // It writes the marker before it makes its window.
     EXPECT_TRUE(WaitUntil([] { return FindWindowA("PellorinDemo", nullptr) != nullptr; }));
     EXPECT_TRUE(CloseDemoApplication());
