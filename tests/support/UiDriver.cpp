@@ -276,12 +276,12 @@ std::vector<HWND> AppProcess::VisibleWindows() const {
     return windows;
 }
 
-HWND AppProcess::WaitForMainWindow(DWORD timeoutMs) const {
+HWND AppProcess::WaitForVisibleWindow(bool messageBox, DWORD timeoutMs) const {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             for (HWND window : VisibleWindows()) {
-                if (ClassName(window) == MessageBoxClass) continue;
+                if ((ClassName(window) == MessageBoxClass) != messageBox) continue;
                 found = window;
                 return true;
             }
@@ -291,19 +291,12 @@ HWND AppProcess::WaitForMainWindow(DWORD timeoutMs) const {
     return found;
 }
 
+HWND AppProcess::WaitForMainWindow(DWORD timeoutMs) const {
+    return WaitForVisibleWindow(false, timeoutMs);
+}
+
 HWND AppProcess::WaitForMessageBox(DWORD timeoutMs) const {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND window : VisibleWindows()) {
-                if (ClassName(window) != MessageBoxClass) continue;
-                found = window;
-                return true;
-            }
-            return false;
-        },
-        timeoutMs);
-    return found;
+    return WaitForVisibleWindow(true, timeoutMs);
 }
 
 std::optional<DWORD> AppProcess::WaitForExit(DWORD timeoutMs) const {

@@ -127,6 +127,9 @@ public:
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 15000) const;
 
 private:
+    // The first visible window that is (or, with messageBox false, is not) a message box.
+    HWND WaitForVisibleWindow(bool messageBox, DWORD timeoutMs) const;
+
     platform::unique_handle job_;
     platform::unique_handle process_;
     DWORD id_ = 0;
