@@ -11,6 +11,10 @@ add_compile_options(
   -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
 add_link_options(-s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 
+# Link-time optimisation: with the string members compiled into our own objects, it folds them
+# with our code and drops what no path reaches (about 45 KB of the exe).
+set(CMAKE_INTERPROCEDURAL_OPTIMIZATION ON)
+
 # The runtime's default terminate handler names the uncaught exception on stderr, which a GUI
 # process does not have; it drags in the C++ demangler and MinGW's printf (77 KB of 330 KB).
 # Bound to abort() instead, std::terminate does in the shipped exe what the user sees anyway.
