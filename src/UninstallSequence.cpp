@@ -15,6 +15,14 @@ namespace {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// Gone when deleted now or already missing. Asking DeleteFileA rather than looking again
+// afterwards saves a second file system call per media file.
+bool DeleteFileIfPresent(const std::string& path) {
+    if (DeleteFileA(path.c_str())) return true;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 std::wstring LeftoversMessage(const shell::StringList& leftovers) {
     std::wstring message = L"Setup could not remove:\n";
     for (const std::string& path : leftovers) message += L"\n" + platform::FromAnsi(path);
@@ -31,28 +39,27 @@ void TForm1::Button5Click() {
     setup::DesktopFolder();
     setup::ProgramsFolder();
 
-    shell::StringList targets;
-    targets.push_back(product::InstalledApplication(setup::ProgramFilesFolder()));
-    DeleteFileA(targets.back().c_str());
+    shell::StringList leftovers;
+    auto removeFile = [&leftovers](const std::string& path) {
+        if (!DeleteFileIfPresent(path)) leftovers.push_back(path);
+    };
+
+    removeFile(product::InstalledApplication(setup::ProgramFilesFolder()));
 
     shell::StringList mediaFiles;
     shell::FindFiles(product::InstalledMediaFolder(setup::ProgramFilesFolder()), mediaFiles, "*.*",
                      false);
-    for (const std::string& file : mediaFiles) {
-        DeleteFileA(file.c_str());
-        targets.push_back(file);
-    }
+    for (const std::string& file : mediaFiles) removeFile(file);
 
-    targets.push_back(setup::DesktopFolder() + "\\" + product::DisplayName + ".lnk");
-    DeleteFileA(targets.back().c_str());
+    removeFile(setup::DesktopFolder() + "\\" + product::DisplayName + ".lnk");
 
     // A group that is already gone counts as removed; the shell would only report it missing.
-    targets.push_back(product::StartMenuGroup(setup::ProgramsFolder()));
-    if (Exists(targets.back())) shell::DeleteFolder(targets.back());
+    const std::string group = product::StartMenuGroup(setup::ProgramsFolder());
+    if (Exists(group)) {
+        shell::DeleteFolder(group);
+        if (Exists(group)) leftovers.push_back(group);
+    }
 
-    shell::StringList leftovers;
-    for (const std::string& target : targets)
-        if (Exists(target)) leftovers.push_back(target);
     if (!leftovers.empty()) throw platform::ESetupError(LeftoversMessage(leftovers));
 
     PageControl1.SetActivePage(UninstallFinishedPage);
