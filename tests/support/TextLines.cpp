@@ -19,13 +19,8 @@ std::vector<TextLine> TextLines(const ScreenImage& image) {
 
 std::string Describe(const std::vector<TextLine>& lines) {
     std::string text;
-    for (const TextLine& line : lines) {
-        // Appended piece by piece: GCC 12 warns falsely about "literal" + std::string&& in C++20.
-        text += ' ';
-        text += std::to_string(line.top);
-        text += "..";
-        text += std::to_string(line.bottom);
-    }
+    for (const TextLine& line : lines)
+        text += " " + std::to_string(line.top) + ".." + std::to_string(line.bottom);
     return text;
 }
 
